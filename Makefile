@@ -1,0 +1,24 @@
+# The two everyday commands: `make run` and `make test`. Both install what is
+# missing first, so they work on a fresh Debian 12 machine.
+PRESET := default
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: run test deps configure build bench format
+
+run: build
+	$(BUILD_DIR)/app/rivurido
+
+test: build
+	ctest --preset $(PRESET)
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
