@@ -1,0 +1,107 @@
+#include "ErrorReport.h"
+
+#include <cxxabi.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+namespace {
+
+// A message box that centres itself on the screen of the window that was
+// active when it opened, rather than on the screen under the mouse.
+class TCentredMessageBox : public QMessageBox {
+ public:
+  TCentredMessageBox(Icon icon, const QString& title, const QString& text, QScreen* screen)
+      : QMessageBox(icon, title, text, QMessageBox::Ok), screen_(screen) {
+    setTextFormat(Qt::PlainText);
+    setWindowModality(Qt::ApplicationModal);
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    if (screen_ && !event->spontaneous()) {
+      QRect area = screen_->availableGeometry();
+      move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+  }
+
+ private:
+  QPointer<QScreen> screen_;
+};
+
+void ShowModalBox(const QString& title, const QString& text, QMessageBox::Icon icon) {
+  QPointer<QWidget> window = QApplication::activeWindow();
+  QPointer<QWidget> focus = QApplication::focusWidget();
+  QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+  TCentredMessageBox box(icon, title, text, screen);
+  box.exec();
+  if (window) window->activateWindow();
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
+}
+
+QString Demangled(const char* name) {
+  int status = 0;
+  std::unique_ptr<char, void (*)(void*)> readable(
+      abi::__cxa_demangle(name, nullptr, nullptr, &status), std::free);
+  return QString::fromUtf8(status == 0 && readable ? readable.get() : name);
+}
+
+}  // namespace
+
+QString ErrorBoxText(const QString& message) {
+  if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+  return message;
+}
+
+QString ExceptionMessage(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::bad_alloc&) {
+    return QStringLiteral("Out of memory");
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return QStringLiteral("Unknown failure");
+  }
+}
+
+QString ExceptionKind(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (...) {
+    const std::type_info* type = abi::__cxa_current_exception_type();
+    return type ? Demangled(type->name()) : QStringLiteral("unknown");
+  }
+}
+
+void ShowErrorBox(const QString& message) {
+  ShowModalBox(QCoreApplication::applicationName(), ErrorBoxText(message), QMessageBox::Critical);
+}
+
+void ReportException(const std::exception_ptr& failure) noexcept {
+  try {
+    ShowErrorBox(ExceptionMessage(failure));
+  } catch (...) {
+    // Not even the box could be shown (memory is gone); say it where we can.
+    std::fputs("Rivurido: a failure could not be shown\n", stderr);
+  }
+}
+
+void ReportStartupFailure(const std::exception_ptr& failure) noexcept {
+  try {
+    const QString text = QStringLiteral("Exception %1.\n\n%2")
+                             .arg(ExceptionKind(failure), ErrorBoxText(ExceptionMessage(failure)));
+    ShowModalBox(QStringLiteral("Application Error"), text, QMessageBox::Critical);
+  } catch (...) {
+    std::fputs("Rivurido: start-up failed\n", stderr);
+  }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// The text the error box shows for a failure's message: a full stop is added
+// when the last character sorts after ".", so messages read as sentences
+// without doubling their own punctuation.
+QString ErrorBoxText(const QString& message);
+
+// The message of a failure: "Out of memory" for an exhausted memory, the
+// exception's own UTF-8 text otherwise.
+QString ExceptionMessage(const std::exception_ptr& failure);
+
+// The kind of a failure, as a readable type name ("std::bad_alloc").
+QString ExceptionKind(const std::exception_ptr& failure);
+
+// Shows the error box: the message as ErrorBoxText gives it, the application
+// name as caption, the error icon and one OK button, modal to the whole
+// program. The window and control that had the focus get it back afterwards.
+void ShowErrorBox(const QString& message);
+
+// The one way a failed action reaches the user. Never throws.
+void ReportException(const std::exception_ptr& failure) noexcept;
+
+// A failure before the windows could start: a box captioned
+// "Application Error" naming the kind of failure and its message.
+void ReportStartupFailure(const std::exception_ptr& failure) noexcept;

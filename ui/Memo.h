@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line text box whose text is exchanged with CR LF line breaks.
+//
+// The box wraps long lines for display only, Tab moves the focus (set in the
+// form definitions), Enter and Shift+Enter both start a new line, and the
+// selection is shown only while the box has the focus.
+class TMemo : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TMemo(QWidget* parent = nullptr);
+
+  // The whole text, character for character, with every line break as CR LF.
+  // Unlike toPlainText(), this keeps no-break spaces as they are.
+  QString Text() const;
+
+  // Appends text at the very end, whatever the caret, the selection or the
+  // wrapping; CR LF, CR or LF inside it start new lines. Not undoable.
+  void Append(const QString& text);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void HideSelectionWhileUnfocused();
+};

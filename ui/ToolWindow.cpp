@@ -1,0 +1,85 @@
+#include "ToolWindow.h"
+
+#include <xcb/xcb.h>
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+  const xcb_intern_atom_cookie_t cookie =
+      xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
+  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  free(reply);
+  return atom;
+}
+
+std::vector<xcb_atom_t> AtomList(xcb_connection_t* connection, xcb_window_t window,
+                                 xcb_atom_t property) {
+  const xcb_get_property_cookie_t cookie =
+      xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024);
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+  std::vector<xcb_atom_t> atoms;
+  if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+    const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    atoms.assign(data, data + xcb_get_property_value_length(reply) / sizeof(xcb_atom_t));
+  }
+  free(reply);
+  return atoms;
+}
+
+void SetAtomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+                 const std::vector<xcb_atom_t>& atoms) {
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32,
+                      static_cast<uint32_t>(atoms.size()), atoms.data());
+}
+
+// Sets the window type and the states while the window is still unmapped:
+// window managers read them when they take the window on, and drop the
+// states again when it is hidden.
+void MarkAsUtilityWindow(QWidget* window) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!x11) return;
+  xcb_connection_t* connection = x11->connection();
+  const auto id = static_cast<xcb_window_t>(window->winId());
+
+  SetAtomList(connection, id, Atom(connection, "_NET_WM_WINDOW_TYPE"),
+              {Atom(connection, "_NET_WM_WINDOW_TYPE_UTILITY")});
+
+  const xcb_atom_t stateProperty = Atom(connection, "_NET_WM_STATE");
+  std::vector<xcb_atom_t> states = AtomList(connection, id, stateProperty);
+  for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+    const xcb_atom_t state = Atom(connection, name);
+    if (std::find(states.begin(), states.end(), state) == states.end()) states.push_back(state);
+  }
+  SetAtomList(connection, id, stateProperty, states);
+  xcb_flush(connection);
+}
+
+class TToolWindowMarker : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The show event comes after the native window exists and before it is
+    // mapped, the one moment these properties can be set reliably.
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+      MarkAsUtilityWindow(static_cast<QWidget*>(watched));
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void MakeToolWindow(QWidget* window) {
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint);
+  window->installEventFilter(new TToolWindowMarker(window));
+}

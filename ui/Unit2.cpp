@@ -1,0 +1,54 @@
+#include "Unit2.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "app/Actions.h"
+#include "ui/ToolWindow.h"
+#include "ui/WindowLook.h"
+#include "ui_Unit2.h"
+
+namespace {
+const QLatin1String CrLf("\r\n");
+}
+
+TForm2::TForm2(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm2>()) {
+  ui->setupUi(this);
+  ApplyWindowLook(this);
+  MakeToolWindow(this);
+  // Closing the code window never ends the program; only the main window does.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  ConnectClick(ui->Button1, this, &TForm2::Button1Click);
+  ConnectClick(ui->Button2, this, &TForm2::Button2Click);
+  ConnectClick(ui->Button3, this, &TForm2::Button3Click);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::ClearCode() { ui->Memo2->clear(); }
+
+void TForm2::AddCodeLine(const std::string& line) {
+  ui->Memo2->Append(QString::fromStdString(line) + CrLf);
+}
+
+void TForm2::ShowCodeWindow() {
+  show();
+  raise();
+  activateWindow();
+}
+
+QString TForm2::CodeText() const { return ui->Memo2->Text(); }
+
+void TForm2::Button1Click() {
+  TMemo* memo = ui->Memo2;
+  memo->setFocus(Qt::OtherFocusReason);
+  memo->selectAll();
+  memo->ensureCursorVisible();
+}
+
+void TForm2::Button2Click() {}
+
+void TForm2::Button3Click() {
+  close();
+  ClearCode();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+namespace Ui {
+class TForm2;
+}
+
+// The Html code window: shows the page that Build made in an editable code
+// area. Closing it only hides it; it lives as long as the program.
+class TForm2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm2(QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  // What Build uses: empty the code area, append lines (each followed by
+  // CR LF), then bring the window to the front.
+  void ClearCode();
+  void AddCodeLine(const std::string& line);
+  void ShowCodeWindow();
+
+  // The code area's current text with every line break as CR LF.
+  QString CodeText() const;
+
+  void Button1Click();  // Select All
+  void Button2Click();  // Save to file
+  void Button3Click();  // Close
+
+ private:
+  std::unique_ptr<Ui::TForm2> ui;
+};
