@@ -44,8 +44,8 @@ void SetAtomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t p
 // states again when it is hidden.
 void MarkAsUtilityWindow(QWidget* window) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11) return;
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return;
   const auto id = static_cast<xcb_window_t>(window->winId());
 
   SetAtomList(connection, id, Atom(connection, "_NET_WM_WINDOW_TYPE"),
