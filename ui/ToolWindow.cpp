@@ -6,9 +6,16 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <vector>
 
 namespace {
+
+xcb_connection_t* X11Connection() {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 ? x11->connection() : nullptr;
+}
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const xcb_intern_atom_cookie_t cookie =
@@ -39,12 +46,34 @@ void SetAtomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t p
                       static_cast<uint32_t>(atoms.size()), atoms.data());
 }
 
+// Window managers keep a utility window that belongs to a window group above
+// the group's other windows, as if it were transient for them. Dropping the
+// group hint leaves the window free to go behind the main window.
+void LeaveWindowGroup(xcb_connection_t* connection, xcb_window_t window) {
+  constexpr uint32_t WindowGroupHint = 1u << 6;
+  constexpr uint32_t HintsLength = 9;
+  const xcb_get_property_cookie_t cookie =
+      xcb_get_property(connection, 0, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, HintsLength);
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+  if (reply && reply->format == 32 &&
+      xcb_get_property_value_length(reply) == int(HintsLength * sizeof(uint32_t))) {
+    std::array<uint32_t, HintsLength> hints;
+    std::memcpy(hints.data(), xcb_get_property_value(reply), sizeof(hints));
+    if (hints[0] & WindowGroupHint) {
+      hints[0] &= ~WindowGroupHint;
+      hints[8] = 0;
+      xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_HINTS,
+                          XCB_ATOM_WM_HINTS, 32, HintsLength, hints.data());
+    }
+  }
+  free(reply);
+}
+
 // Sets the window type and the states while the window is still unmapped:
 // window managers read them when they take the window on, and drop the
 // states again when it is hidden.
 void MarkAsUtilityWindow(QWidget* window) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  xcb_connection_t* connection = X11Connection();
   if (!connection) return;
   const auto id = static_cast<xcb_window_t>(window->winId());
 
@@ -58,6 +87,7 @@ void MarkAsUtilityWindow(QWidget* window) {
     if (std::find(states.begin(), states.end(), state) == states.end()) states.push_back(state);
   }
   SetAtomList(connection, id, stateProperty, states);
+  LeaveWindowGroup(connection, id);
   xcb_flush(connection);
 }
 

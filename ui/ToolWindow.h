@@ -8,5 +8,6 @@ class QWidget;
 // Toolkit tool windows are made transient for the application on X11, and
 // window managers then keep them above every other window of the program. So
 // the window stays an ordinary one and, on X11, is given the utility type and
-// the skip-taskbar state by hand each time it is shown.
+// the skip-taskbar state by hand each time it is shown, outside the
+// program's window group.
 void MakeToolWindow(QWidget* window);
