@@ -20,5 +20,11 @@ configure: deps
 build: configure
 	cmake --build --preset $(PRESET)
 
+# Benchmarks build in release mode and never run as part of the tests.
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	QT_QPA_PLATFORM=offscreen build/release/bench/typing_bench
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

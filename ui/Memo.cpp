@@ -25,11 +25,23 @@ QString TMemo::Text() const {
 }
 
 void TMemo::Append(const QString& text) {
-  QTextDocument* doc = document();
-  doc->setUndoRedoEnabled(false);
-  QTextCursor end(doc);
+  const TAppendBatch batch(*this);
+  QTextCursor end(document());
   end.movePosition(QTextCursor::End);
   end.insertText(text);
+}
+
+TMemo::TAppendBatch::TAppendBatch(TMemo& memo) : memo_(memo) {
+  if (memo_.openBatches_++ > 0) return;
+  QTextDocument* doc = memo_.document();
+  doc->setUndoRedoEnabled(false);
+  QTextCursor(doc).beginEditBlock();
+}
+
+TMemo::TAppendBatch::~TAppendBatch() {
+  if (--memo_.openBatches_ > 0) return;
+  QTextDocument* doc = memo_.document();
+  QTextCursor(doc).endEditBlock();
   doc->setUndoRedoEnabled(true);
 }
 

@@ -21,10 +21,26 @@ class TMemo : public QPlainTextEdit {
   // wrapping; CR LF, CR or LF inside it start new lines. Not undoable.
   void Append(const QString& text);
 
+  // While a batch lives, appended text is laid out only when the batch ends
+  // (and then only as far as it is shown), so appending many long lines
+  // costs no more than setting the whole text at once.
+  class TAppendBatch {
+   public:
+    explicit TAppendBatch(TMemo& memo);
+    ~TAppendBatch();
+    TAppendBatch(const TAppendBatch&) = delete;
+    TAppendBatch& operator=(const TAppendBatch&) = delete;
+
+   private:
+    TMemo& memo_;
+  };
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void HideSelectionWhileUnfocused();
+
+  int openBatches_ = 0;
 };

@@ -22,7 +22,10 @@ void TForm1::Button1Click() {
   const TDoorwayPageInputs inputs{ui->Edit1->text().toStdString(), ui->Edit2->text().toStdString(),
                                   ui->Edit3->text().toStdString(), ui->Memo1->Text().toStdString(),
                                   windowTitle().toStdString()};
-  for (const std::string& line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);
+  {
+    const auto update = codeWindow_->CodeUpdate();
+    for (const std::string& line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);
+  }
   codeWindow_->ShowCodeWindow();
 }
 

@@ -31,6 +31,8 @@ void TForm2::AddCodeLine(const std::string& line) {
   ui->Memo2->Append(QString::fromStdString(line) + CrLf);
 }
 
+TMemo::TAppendBatch TForm2::CodeUpdate() { return TMemo::TAppendBatch(*ui->Memo2); }
+
 void TForm2::ShowCodeWindow() {
   show();
   raise();

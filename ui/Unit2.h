@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/Memo.h"
+
 namespace Ui {
 class TForm2;
 }
@@ -23,6 +25,10 @@ class TForm2 : public QWidget {
   void ClearCode();
   void AddCodeLine(const std::string& line);
   void ShowCodeWindow();
+
+  // Lines added while the returned update lives are laid out together when
+  // it ends: a Build lays its page out once, not line by line.
+  [[nodiscard]] TMemo::TAppendBatch CodeUpdate();
 
   // The code area's current text with every line break as CR LF.
   QString CodeText() const;
