@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
 #include <exception>
 #include <utility>
 
@@ -11,10 +13,14 @@
 // built to be unwound through.
 template <typename Action>
 void RunAction(Action&& action) noexcept {
+  // The focus as the action found it; the error box gives it back, even when
+  // the window system has not yet reactivated the window after a dialog.
+  const QPointer<QWidget> window = QApplication::activeWindow();
+  const QPointer<QWidget> focus = QApplication::focusWidget();
   try {
     std::forward<Action>(action)();
   } catch (...) {
-    ReportException(std::current_exception());
+    ReportException(std::current_exception(), window, focus);
   }
 }
 

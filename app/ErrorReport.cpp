@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
@@ -12,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+
+#include "ModalFocus.h"
 
 namespace {
 
@@ -38,14 +39,12 @@ class TCentredMessageBox : public QMessageBox {
   QPointer<QScreen> screen_;
 };
 
-void ShowModalBox(const QString& title, const QString& text, QMessageBox::Icon icon) {
-  QPointer<QWidget> window = QApplication::activeWindow();
-  QPointer<QWidget> focus = QApplication::focusWidget();
+void ShowModalBox(const QString& title, const QString& text, QMessageBox::Icon icon,
+                  QWidget* window, QWidget* focus) {
+  const TModalFocus restore(window, focus);
   QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
   TCentredMessageBox box(icon, title, text, screen);
   box.exec();
-  if (window) window->activateWindow();
-  if (focus) focus->setFocus(Qt::OtherFocusReason);
 }
 
 QString Demangled(const char* name) {
@@ -83,13 +82,18 @@ QString ExceptionKind(const std::exception_ptr& failure) {
   }
 }
 
-void ShowErrorBox(const QString& message) {
-  ShowModalBox(QCoreApplication::applicationName(), ErrorBoxText(message), QMessageBox::Critical);
+void ShowErrorBox(const QString& message, QWidget* window, QWidget* focus) {
+  ShowModalBox(QCoreApplication::applicationName(), ErrorBoxText(message), QMessageBox::Critical,
+               window, focus);
 }
 
 void ReportException(const std::exception_ptr& failure) noexcept {
+  ReportException(failure, QApplication::activeWindow(), QApplication::focusWidget());
+}
+
+void ReportException(const std::exception_ptr& failure, QWidget* window, QWidget* focus) noexcept {
   try {
-    ShowErrorBox(ExceptionMessage(failure));
+    ShowErrorBox(ExceptionMessage(failure), window, focus);
   } catch (...) {
     // Not even the box could be shown (memory is gone); say it where we can.
     std::fputs("Rivurido: a failure could not be shown\n", stderr);
@@ -100,7 +104,8 @@ void ReportStartupFailure(const std::exception_ptr& failure) noexcept {
   try {
     const QString text = QStringLiteral("Exception %1.\n\n%2")
                              .arg(ExceptionKind(failure), ErrorBoxText(ExceptionMessage(failure)));
-    ShowModalBox(QStringLiteral("Application Error"), text, QMessageBox::Critical);
+    ShowModalBox(QStringLiteral("Application Error"), text, QMessageBox::Critical,
+                 QApplication::activeWindow(), QApplication::focusWidget());
   } catch (...) {
     std::fputs("Rivurido: start-up failed\n", stderr);
   }

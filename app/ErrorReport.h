@@ -15,12 +15,19 @@ QString ExceptionMessage(const std::exception_ptr& failure);
 // The kind of a failure, as a readable type name ("std::bad_alloc").
 QString ExceptionKind(const std::exception_ptr& failure);
 
+class QWidget;
+
 // Shows the error box: the message as ErrorBoxText gives it, the application
 // name as caption, the error icon and one OK button, modal to the whole
-// program. The window and control that had the focus get it back afterwards.
-void ShowErrorBox(const QString& message);
+// program, centred on the screen of `window`. Afterwards `window` is active
+// again and `focus` has the focus.
+void ShowErrorBox(const QString& message, QWidget* window, QWidget* focus);
 
-// The one way a failed action reaches the user. Never throws.
+// The one way a failed action reaches the user, given the window and the
+// control that had the focus when the action began. Never throws.
+void ReportException(const std::exception_ptr& failure, QWidget* window, QWidget* focus) noexcept;
+
+// The same for a failure whose action is not known: the focus as it is now.
 void ReportException(const std::exception_ptr& failure) noexcept;
 
 // A failure before the windows could start: a box captioned

@@ -1,9 +1,8 @@
 #include "Unit2.h"
 
-#include <QScrollBar>
-#include <QTextCursor>
-
 #include "app/Actions.h"
+#include "ui/PageFile.h"
+#include "ui/SaveDialog.h"
 #include "ui/ToolWindow.h"
 #include "ui/WindowLook.h"
 #include "ui_Unit2.h"
@@ -12,8 +11,10 @@ namespace {
 const QLatin1String CrLf("\r\n");
 }
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm2>()) {
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm2>()), SaveDialog1(new TSaveDialog(this)) {
   ui->setupUi(this);
+  SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
   ApplyWindowLook(this);
   MakeToolWindow(this);
   // Closing the code window never ends the program; only the main window does.
@@ -48,7 +49,10 @@ void TForm2::Button1Click() {
   memo->ensureCursorVisible();
 }
 
-void TForm2::Button2Click() {}
+void TForm2::Button2Click() {
+  if (!SaveDialog1->Execute()) return;
+  WritePageFile(SaveDialog1->FileName, CodeText().toUtf8());
+}
 
 void TForm2::Button3Click() {
   close();

@@ -10,6 +10,7 @@
 namespace Ui {
 class TForm2;
 }
+class TSaveDialog;
 
 // The Html code window: shows the page that Build made in an editable code
 // area. Closing it only hides it; it lives as long as the program.
@@ -39,4 +40,5 @@ class TForm2 : public QWidget {
 
  private:
   std::unique_ptr<Ui::TForm2> ui;
+  TSaveDialog* SaveDialog1;
 };

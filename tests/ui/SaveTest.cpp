@@ -1,0 +1,300 @@
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "support/MessageBoxCapture.h"
+#include "support/ScratchMount.h"
+#include "ui/Memo.h"
+#include "ui/SaveDialog.h"
+#include "ui/Unit2.h"
+
+namespace {
+
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QStringList FolderEntries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// What the save dialog proposed when it opened.
+struct TDialogSeen {
+  bool shown = false;
+  QString name;
+  QString folder;
+  QRect frame;
+};
+
+}  // namespace
+
+// Save to file through the real file dialog, with outcomes checked on disk.
+class SaveTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    // Every test saves in a folder of its own. The folders stay until the
+    // end, because the file dialog starts where the previous one ended.
+    folder = std::make_unique<QTemporaryDir>(runFolder.filePath("test-XXXXXX"));
+    folder->setAutoRemove(false);
+    QDir::setCurrent(folder->path());
+    form = std::make_unique<TForm2>();
+    form->ShowCodeWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+
+  void cleanup() {
+    form.reset();
+    QDir::setCurrent(QDir::tempPath());
+    folder.reset();
+  }
+
+  void savesExactlyTheCodeAreaText_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF and UTF-8")
+        << QStringList{"<HTML>", "Café 中文", ""}
+        << QByteArray("<HTML>\r\nCaf\xc3\xa9 \xe4\xb8\xad\xe6\x96\x87\r\n\r\n");
+    QTest::newRow("no-break space kept") << QStringList{QString("a\u00A0b")}
+                                         << QByteArray(
+                                                "a\xc2\xa0"
+                                                "b\r\n");
+    QTest::newRow("empty area, empty file") << QStringList{} << QByteArray();
+  }
+
+  void savesExactlyTheCodeAreaText() {
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, bytes);
+    for (const QString& line : lines) form->AddCodeLine(line.toStdString());
+    const QString path = folder->filePath("page.html");
+    Save(path);
+    QCOMPARE(Read(path), bytes);
+    QCOMPARE(FolderEntries(folder->path()), QStringList{"page.html"});
+  }
+
+  void savesTheTextAsEdited() {
+    form->AddCodeLine("<HTML>");
+    TMemo* code = form->findChild<TMemo*>("Memo2");
+    code->setFocus();
+    code->moveCursor(QTextCursor::End);
+    QTest::keyClicks(code, "edited");
+    QTest::keyClick(code, Qt::Key_Return);
+    const QString path = folder->filePath("page.html");
+    Save(path);
+    QCOMPARE(Read(path), QByteArray("<HTML>\r\nedited\r\n"));
+  }
+
+  void replacesALongerFileAndKeepsItsPermissions() {
+    const QString path = folder->filePath("page.html");
+    Write(path, QByteArray(10000, 'o'));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    form->AddCodeLine("short");
+    Save(path);
+    QCOMPARE(Read(path), QByteArray("short\r\n"));
+    // The user bits mirror the owner's for the running user; compare the rest.
+    const auto modeBits = ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    QCOMPARE(QFile::permissions(path) & modeBits,
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+  }
+
+  void savesUnderTheLongestNameTheFolderAllows() {
+    form->AddCodeLine("x");
+    const QString path = folder->filePath(QString(250, 'n') + ".html");
+    Save(path);
+    QCOMPARE(Read(path), QByteArray("x\r\n"));
+  }
+
+  void savingThroughASymbolicLinkWritesItsTargetAndKeepsTheLink() {
+    const QString target = folder->filePath("real.html");
+    const QString link = folder->filePath("link.html");
+    Write(target, "old");
+    QVERIFY(QFile::link(target, link));
+    form->AddCodeLine("new");
+    Save(link);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(Read(target), QByteArray("new\r\n"));
+  }
+
+  void proposesDoorpageFirstThenTheLastConfirmedPath() {
+    form->AddCodeLine("x");
+    // Go to the folder, then confirm the proposed name as it stands.
+    const TDialogSeen first = RunSaveDialog({folder->path(), "doorpage"});
+    QCOMPARE(first.name, QString("doorpage"));
+    const QString completed = folder->filePath("doorpage.html");
+    QCOMPARE(Dialog()->FileName, completed);
+    QCOMPARE(Read(completed), QByteArray("x\r\n"));
+
+    const TDialogSeen second = RunSaveDialog({});  // cancel
+    QCOMPARE(second.name, QString("doorpage.html"));
+    QCOMPARE(QDir(second.folder), QDir(folder->path()));
+    QCOMPARE(Dialog()->FileName, completed);
+
+    QVERIFY(QDir(folder->path()).mkdir("other"));
+    const QString other = folder->filePath("other/page.html");
+    RunSaveDialog({other});
+    QCOMPARE(Dialog()->FileName, other);
+    const TDialogSeen third = RunSaveDialog({});
+    QCOMPARE(third.name, QString("page.html"));
+    QCOMPARE(QDir(third.folder), QDir(folder->filePath("other")));
+  }
+
+  void cancellingWritesNothingAndShowsNothing() {
+    form->AddCodeLine("x");
+    const TShownBox box = CaptureMessageBox([&] { RunSaveDialog({}); });
+    QVERIFY(!box.shown);
+    QCOMPARE(FolderEntries(folder->path()), QStringList{});
+    QCOMPARE(Dialog()->FileName, QString("doorpage"));
+    QTRY_COMPARE(QApplication::focusWidget(), SaveButton());
+  }
+
+  void dialogStandsCentredAThirdOfTheWayDown() {
+    const TDialogSeen seen = RunSaveDialog({});
+    const QRect monitor = form->screen()->geometry();
+    QCOMPARE(seen.frame.left(), monitor.left() + (monitor.width() - seen.frame.width()) / 2);
+    QCOMPARE(seen.frame.top(), monitor.top() + (monitor.height() - seen.frame.height()) / 3);
+  }
+
+  // Every failure keeps the old file byte for byte, leaves nothing behind,
+  // shows its message and leaves the window as it was.
+  void failuresNeverLoseTheOldFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");  // %1: the chosen path
+    QTest::newRow("missing folder") << "missing folder"
+                                    << "Cannot create file \"%1\". No such file or directory.";
+    QTest::newRow("folder as target") << "folder as target"
+                                      << "Cannot create file \"%1\". Is a directory.";
+    QTest::newRow("name too long") << "name too long"
+                                   << "Cannot create file \"%1\". File name too long.";
+    QTest::newRow("read-only filesystem") << "read-only filesystem"
+                                          << "Cannot create file \"%1\". Read-only file system.";
+    // A small page fits the write buffer, so its failure shows only when the
+    // buffer is flushed; a large one fails in the write itself.
+    QTest::newRow("full filesystem, small page") << "full filesystem"
+                                                 << "Stream write error.";
+    QTest::newRow("full filesystem, large page") << "full filesystem"
+                                                 << "Stream write error.";
+  }
+
+  void failuresNeverLoseTheOldFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QByteArray oldBytes = "the old page";
+    TScratchMount mount(64);
+    QString base = folder->path();
+    QString path = base + "/page.html";
+    std::function<void()> betweenDialogAndWrite;
+
+    if (kind == "missing folder") {
+      path = base + "/missing/page.html";
+    } else if (kind == "folder as target") {
+      betweenDialogAndWrite = [path] { QDir().mkdir(path); };
+    } else if (kind == "name too long") {
+      // The dialog refuses an over-long file name itself, but not a path
+      // through an over-long folder name.
+      path = base + u'/' + QString(300, 'n') + "/page.html";
+    } else {
+      if (!mount.IsMounted()) QSKIP("Mounting a tmpfs is not permitted here");
+      base = mount.Path();
+      path = base + "/page.html";
+      Write(path, oldBytes);
+      if (kind == "read-only filesystem") mount.MakeReadOnly();
+      if (kind == "full filesystem") mount.Fill("filler");
+    }
+    const bool hadOldFile = QFileInfo(path).isFile();
+    const QStringList entriesBefore = FolderEntries(base);
+    const bool largePage = QByteArray(QTest::currentDataTag()).contains("large");
+    for (int i = 0; i < (largePage ? 500 : 3); ++i) form->AddCodeLine(std::string(80, 'p'));
+    const QString textBefore = form->CodeText();
+
+    const TShownBox box =
+        CaptureMessageBox([&] { RunSaveDialog({path}, std::move(betweenDialogAndWrite)); });
+
+    QVERIFY(box.shown);
+    QCOMPARE(box.text, message.contains("%1") ? message.arg(path) : message);
+    if (hadOldFile) QCOMPARE(Read(path), oldBytes);
+    if (kind != "folder as target") QCOMPARE(FolderEntries(base), entriesBefore);
+    QCOMPARE(Dialog()->FileName, path);
+    QCOMPARE(form->CodeText(), textBefore);
+    QVERIFY(form->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), SaveButton());
+  }
+
+ private:
+  TSaveDialog* Dialog() { return form->findChild<TSaveDialog*>("SaveDialog1"); }
+  QPushButton* SaveButton() { return form->findChild<QPushButton*>("Button2"); }
+
+  void Save(const QString& path) {
+    const TShownBox box = CaptureMessageBox([&] { RunSaveDialog({path}); });
+    QVERIFY2(!box.shown, qPrintable(box.text));
+  }
+
+  // Clicks Save to file and, in the real dialog, types each entry in turn
+  // into the file name box (an empty entry keeps what is there) and presses
+  // Enter after each; with no entries it presses Escape. `afterDialog` runs
+  // once the dialog has closed, before the file is written.
+  TDialogSeen RunSaveDialog(const QStringList& entries, std::function<void()> afterDialog = {}) {
+    TDialogSeen seen;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      poll.stop();
+      // The name box must have the focus, as it has for a user typing: the
+      // dialog then lets the typed name replace any selection in its list.
+      QVERIFY(QTest::qWaitForWindowActive(dialog));
+      auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+      edit->setFocus();
+      QTRY_VERIFY(edit->hasFocus());
+      seen = {true, edit->text(), dialog->directory().absolutePath(), dialog->frameGeometry()};
+      if (entries.isEmpty()) QTest::keyClick(edit, Qt::Key_Escape);
+      for (const QString& entry : entries) {
+        // Set as pasted: typing key by key would bring up the completer,
+        // whose inline completions depend on when the folder listing arrives.
+        if (!entry.isEmpty()) edit->setText(entry);
+        QTest::keyClick(edit, Qt::Key_Return);
+      }
+      if (dialog->isVisible()) {
+        dialog->reject();
+        QFAIL(qPrintable("The dialog did not take " + entries.join(", ")));
+      }
+      if (afterDialog) afterDialog();
+    });
+    poll.start();
+    QTest::mouseClick(SaveButton(), Qt::LeftButton);
+    return seen;
+  }
+
+  QTemporaryDir runFolder;
+  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<TForm2> form;
+};
+
+int main(int argc, char** argv) {
+  // The file dialog keeps its history in the user's settings: keep it in a
+  // scratch home so the tests neither read nor leave any.
+  QTemporaryDir home;
+  qputenv("HOME", home.path().toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+  QApplication application(argc, argv);
+  QCoreApplication::setApplicationName("Rivurido");
+  SaveTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "SaveTest.moc"

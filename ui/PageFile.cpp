@@ -1,0 +1,59 @@
+#include "PageFile.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+QString SystemDescription(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+[[noreturn]] void ThrowCreateError(const QString& path, const QString& description) {
+  const QString message =
+      QStringLiteral("Cannot create file \"%1\". %2")
+          .arg(QFileInfo(path).absoluteFilePath(), ErrorDescription(description));
+  throw EFCreateError(message.toStdString());
+}
+
+[[noreturn]] void ThrowWriteError() { throw EWriteError("Stream write error"); }
+
+// The reasons the save file refuses a target before trying to create
+// anything, told in the system's words rather than its own.
+void CheckTarget(const QString& path) {
+  const QFileInfo target(path);
+  if (target.isDir()) ThrowCreateError(path, SystemDescription(EISDIR));
+  if (target.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+    ThrowCreateError(path, SystemDescription(errno));
+  }
+}
+
+}  // namespace
+
+QString ErrorDescription(QString description) {
+  constexpr int LongestDescription = 255;
+  while (!description.isEmpty() &&
+         (description.back() == u'.' || description.back().unicode() <= u' ')) {
+    description.chop(1);
+  }
+  return description.size() > LongestDescription ? QString() : description;
+}
+
+void WritePageFile(const QString& path, const QByteArray& bytes) {
+  CheckTarget(path);
+  QSaveFile file(path);
+  // Unbuffered, so that a short write shows at once in write() itself.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    ThrowCreateError(path, file.errorString());
+  }
+  // The flush is checked on its own: commit() can report success after a
+  // failed flush and would then replace the target with an empty file.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    file.cancelWriting();
+    ThrowWriteError();
+  }
+  if (!file.commit()) ThrowWriteError();
+}
