@@ -7,6 +7,10 @@ set -u
 program=$1
 failures=0
 
+# A scratch home, so the file dialog and the window manager keep no state of ours.
+scratch_home=$(mktemp -d)
+export HOME="$scratch_home" XDG_CONFIG_HOME="$scratch_home/.config"
+
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
 
@@ -19,7 +23,10 @@ done
 
 "$program" &
 app=$!
-cleanup() { kill "$app" "$wm" 2>/dev/null; }
+cleanup() {
+  kill "$app" "$wm" 2>/dev/null
+  rm -rf "$scratch_home"
+}
 trap cleanup EXIT
 
 details=$(xdotool search --sync --onlyvisible --name '^Rivurido$' | head -n 1)
@@ -53,6 +60,20 @@ xdotool key space # the focus came back to Build
 sleep 0.5
 check '[ "$(topmost)" = "$(as_hex "$code")" ]' "Build again brings the code window forward"
 check '[ "$(active)" = "$(as_hex "$code")" ]' "and makes it the active window"
+
+# Save to file through the real dialog: the file holds the page byte for byte.
+folder=$(mktemp -d)
+xdotool key Tab Tab space
+dialog=$(xdotool search --sync --onlyvisible --name 'Save' | head -n 1)
+check '[ -n "$dialog" ]' "Save to file opens the save dialog"
+xdotool key ctrl+a
+xdotool type --delay 20 "$folder/page"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$folder/page.html" ] && break; sleep 0.1; done
+check '[ "$(wc -c <"$folder/page.html")" = 739 ]' "the saved page has 724 + 3 x 5 bytes"
+check '[ "$(head -c 8 "$folder/page.html" | od -An -c | tr -s " ")" = " < H T M L > \\r \\n" ]' \
+  "the page starts with <HTML> and CR LF"
+rm -rf "$folder"
 
 # Alt+F4 on the code window only hides it; on the main window it ends the program.
 xdotool windowactivate --sync "$code"
