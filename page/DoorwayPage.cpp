@@ -49,27 +49,31 @@ constexpr std::string_view LineBreak = "\r\n";
 }  // namespace
 
 TDoorwayPageLines BuildDoorwayPage(const TDoorwayPageInputs& inputs) {
+  std::size_t size = 0;
+  for (const TemplateRow& row : Template) {
+    size += row.before.size() + (row.value ? (inputs.*row.value).size() : 0) + row.after.size() +
+            LineBreak.size();
+  }
   TDoorwayPageLines lines;
+  std::string& text = lines.text_;
+  text.reserve(size);
   for (std::size_t i = 0; i < Template.size(); ++i) {
     const TemplateRow& row = Template[i];
-    const std::string* value = row.value ? &(inputs.*row.value) : nullptr;
-    std::string& line = lines[i];
-    line.reserve(row.before.size() + (value ? value->size() : 0) + row.after.size());
-    line.append(row.before);
-    if (value) line.append(*value);
-    line.append(row.after);
+    lines.starts_[i] = text.size();
+    text.append(row.before);
+    if (row.value) text.append(inputs.*row.value);
+    text.append(row.after);
+    text.append(LineBreak);
   }
+  lines.starts_[Template.size()] = text.size();
   return lines;
 }
 
-std::string JoinPageText(const TDoorwayPageLines& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + LineBreak.size();
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) {
-    text.append(line);
-    text.append(LineBreak);
-  }
-  return text;
+std::string_view TDoorwayPageLines::operator[](std::size_t i) const {
+  const std::size_t start = starts_[i];
+  return std::string_view(text_).substr(start, starts_[i + 1] - start - LineBreak.size());
 }
+
+std::string JoinPageText(const TDoorwayPageLines& lines) { return lines.text_; }
+
+std::string JoinPageText(TDoorwayPageLines&& lines) { return std::move(lines.text_); }

@@ -24,7 +24,7 @@ void TForm1::Button1Click() {
                                   windowTitle().toStdString()};
   {
     const auto update = codeWindow_->CodeUpdate();
-    for (const std::string& line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);
+    for (const std::string_view line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);
   }
   codeWindow_->ShowCodeWindow();
 }

@@ -28,8 +28,8 @@ TForm2::~TForm2() = default;
 
 void TForm2::ClearCode() { ui->Memo2->clear(); }
 
-void TForm2::AddCodeLine(const std::string& line) {
-  ui->Memo2->Append(QString::fromStdString(line) + CrLf);
+void TForm2::AddCodeLine(std::string_view line) {
+  ui->Memo2->Append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) + CrLf);
 }
 
 TMemo::TAppendBatch TForm2::CodeUpdate() { return TMemo::TAppendBatch(*ui->Memo2); }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
-#include <string>
+#include <string_view>
 
 #include "ui/Memo.h"
 
@@ -24,7 +24,7 @@ class TForm2 : public QWidget {
   // What Build uses: empty the code area, append lines (each followed by
   // CR LF), then bring the window to the front.
   void ClearCode();
-  void AddCodeLine(const std::string& line);
+  void AddCodeLine(std::string_view line);
   void ShowCodeWindow();
 
   // Lines added while the returned update lives are laid out together when
