@@ -98,6 +98,30 @@ class MemoTest : public QObject {
     QCOMPARE(memo->textCursor().selectedText(), QString("hello world hello world"));
   }
 
+  void findsTheRunsTooLongToWordWrap_data() {
+    const int limit = TMemoLayout::LongestWrappedWord;
+    const QString x = "x";
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wrapsAnywhere");
+    QTest::newRow("at the limit") << x.repeated(limit) << false;
+    QTest::newRow("one over") << x.repeated(limit + 1) << true;
+    QTest::newRow("at the end") << "words and " + x.repeated(limit + 1) << true;
+    QTest::newRow("at the start") << x.repeated(limit + 1) + " and words" << true;
+    QTest::newRow("split by a space") << x.repeated(600) + " " + x.repeated(600) << false;
+    QTest::newRow("joined by a no-break space")
+        << x.repeated(600) + QChar::Nbsp + x.repeated(600) << true;
+    QTest::newRow("split by a line break") << x.repeated(600) + "\n" + x.repeated(600) << false;
+    QTest::newRow("ordinary words") << QString("lorem ipsum ").repeated(5000) << false;
+  }
+
+  void findsTheRunsTooLongToWordWrap() {
+    QFETCH(QString, text);
+    QFETCH(bool, wrapsAnywhere);
+    memo->setPlainText(text);
+    QCOMPARE(memo->document()->defaultTextOption().wrapMode() == QTextOption::WrapAnywhere,
+             wrapsAnywhere);
+  }
+
   // A run without break opportunities makes word wrapping quadratic, so the
   // box wraps anywhere while one exists, and at word boundaries otherwise.
   void longUnbrokenRunsWrapAnywhere() {
