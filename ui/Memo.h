@@ -17,6 +17,9 @@ class TMemo : public QPlainTextEdit {
   // Unlike toPlainText(), this keeps no-break spaces as they are.
   QString Text() const;
 
+  // The same text encoded as UTF-8.
+  QByteArray Utf8Text() const;
+
   // Appends text at the very end, whatever the caret, the selection or the
   // wrapping; CR LF, CR or LF inside it start new lines. Not undoable.
   void Append(const QString& text);

@@ -42,6 +42,8 @@ void TForm2::ShowCodeWindow() {
 
 QString TForm2::CodeText() const { return ui->Memo2->Text(); }
 
+QByteArray TForm2::PageFileBytes() const { return ui->Memo2->Utf8Text(); }
+
 void TForm2::Button1Click() {
   TMemo* memo = ui->Memo2;
   memo->setFocus(Qt::OtherFocusReason);
@@ -51,7 +53,7 @@ void TForm2::Button1Click() {
 
 void TForm2::Button2Click() {
   if (!SaveDialog1->Execute()) return;
-  WritePageFile(SaveDialog1->FileName, CodeText().toUtf8());
+  WritePageFile(SaveDialog1->FileName, PageFileBytes());
 }
 
 void TForm2::Button3Click() {

@@ -34,6 +34,9 @@ class TForm2 : public QWidget {
   // The code area's current text with every line break as CR LF.
   QString CodeText() const;
 
+  // What Save to file writes: the code area's current text as UTF-8.
+  QByteArray PageFileBytes() const;
+
   void Button1Click();  // Select All
   void Button2Click();  // Save to file
   void Button3Click();  // Close
