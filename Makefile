@@ -24,7 +24,7 @@ build: configure
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	QT_QPA_PLATFORM=offscreen build/release/bench/typing_bench
+	bench/run-benchmarks build/release
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -5,32 +5,18 @@
 // Run with QT_QPA_PLATFORM=offscreen. Prints milliseconds and ratios.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
+#include "BenchSupport.h"
 #include "ui/Memo.h"
 #include "ui/Windows.h"
 
 namespace {
-
-template <typename Work>
-double MedianMs(int runs, Work work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    times.push_back(timer.nsecsElapsed() / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void Paint(QPlainTextEdit* box) { box->viewport()->repaint(); }
 
