@@ -41,14 +41,25 @@ QList<QRect> Monitors() {
   return monitors;
 }
 
+// A window's frame, and moving the frame's top-left corner. The toolkit knows
+// a frame only once its native window has been shown, and closing a window
+// gives its native window up; so the frame is taken from FrameExtents, and
+// the window is placed by its client area.
+QRect Frame(QWidget* window, const QMargins& extents) {
+  return window->geometry().marginsAdded(extents);
+}
+void MoveFrame(QWidget* window, const QMargins& extents, QPoint topLeft) {
+  window->setGeometry(QRect(topLeft + QPoint(extents.left(), extents.top()), window->size()));
+}
+
 class TPlacement : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // The show event comes before the native window is shown, so the window
-    // appears in its place at once.
+    // The show event comes after the native window has been made and before
+    // it is shown, so the window appears in its place at once.
     if (event->type() == QEvent::Show && !event->spontaneous()) {
       auto* window = static_cast<QWidget*>(watched);
       if (shownBefore_) {
@@ -63,20 +74,20 @@ class TPlacement : public QObject {
 
  private:
   static void CentreOnDesktop(QWidget* window) {
-    const QMargins frame = FrameExtents(window);
+    const QMargins extents = FrameExtents(window);
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    const QPoint corner = CentredOnDesktop(desktop, window->size().grownBy(frame));
-    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
+    MoveFrame(window, extents, CentredOnDesktop(desktop, Frame(window, extents).size()));
   }
 
   static void KeepWithActiveWindow(QWidget* window) {
     const QWidget* active = QApplication::activeWindow();
     if (!active || active == window) return;
+    const QMargins extents = FrameExtents(window);
+    const QRect frame = Frame(window, extents);
     const QList<QRect> monitors = Monitors();
-    const QRect frame = window->frameGeometry();
     const QRect from = MonitorOf(frame, monitors);
     const QRect to = MonitorOf(active->frameGeometry(), monitors);
-    if (from != to) window->move(MovedOntoMonitor(frame, from, to));
+    if (from != to) MoveFrame(window, extents, MovedOntoMonitor(frame, from, to));
   }
 
   bool shownBefore_ = false;
