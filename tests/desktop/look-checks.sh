@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the real program under a window manager and checks the placement and
 # size rules that only a real window system shows: centring of the framed
-# windows on the desktop, fixed size under a maximize request, and the Html
-# code window coming back where the user dragged it.
+# windows on the desktop, fixed size under a maximize request, the Html code
+# window coming back where the user dragged it, and the layout growing with
+# the screen's resolution in real pixels.
 # Usage: look-checks.sh PROGRAM   (inside an X server of 1280 x 800, e.g. xvfb-run)
 set -u
 program=$1
@@ -85,5 +86,18 @@ code=$(xdotool search --sync --onlyvisible --name '^Html Code$' | head -n 1)
 eventually '[ "$(client "$code")" = "$dragged" ]'
 check '[ "$(client "$code")" = "$dragged" ]' \
   "Build shows it again where it was dragged to ($(client "$code"))"
+
+# At 120 pixels per inch the window font measures 16 pixels: the layout grows
+# by 16/13 in real pixels, and the page details window's client area becomes
+# 415 x 257.
+kill "$app"
+wait "$app" 2>/dev/null
+QT_FONT_DPI=120 "$program" &
+app=$!
+details=$(xdotool search --sync --onlyvisible --name '^Rivurido$' | head -n 1)
+eventually 'xprop -id "$details" _NET_FRAME_EXTENTS | grep -q ='
+check '[ "$(size_of "$details")" = "425 267" ]' \
+  "at 120 dpi the page details window is 425 x 267 ($(size_of "$details"))"
+check 'centred "$details"' "and centred ($(frame "$details"))"
 
 [ "$failures" -eq 0 ]
