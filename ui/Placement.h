@@ -7,8 +7,8 @@
 
 class QWidget;
 
-// Where a window's frame goes when it is shown. All rectangles are frames in
-// desktop coordinates.
+// Where a window goes when it is shown. Rectangles are in desktop
+// coordinates, and a window's rectangle is its frame, title bar included.
 
 // The top-left corner that centres a frame on the desktop, the bounding
 // rectangle of all monitors, dropping fractions of a pixel. A frame wider or
@@ -16,8 +16,8 @@ class QWidget;
 // its title bar stays within reach.
 QPoint CentredOnDesktop(const QRect& desktop, const QSize& frame);
 
-// The monitor that holds the largest part of a frame; the first monitor when
-// the frame lies on none of them.
+// The monitor that holds the largest part of a frame; the first monitor listed
+// when the frame lies on none of them.
 QRect MonitorOf(const QRect& frame, const QList<QRect>& monitors);
 
 // The top-left corner of a frame moved from one monitor onto another: the same

@@ -23,6 +23,15 @@ void AddBorderBand(QWidget* window) {
   window->setAutoFillBackground(true);
 }
 
+// Captions are drawn in the window-text colour straight onto the backdrop.
+// A label's text colour would otherwise follow the background role it takes
+// from the window, the button face (see AddBorderBand).
+void DrawCaptionsInWindowText(QWidget* window) {
+  for (QWidget* control : WindowControls(window)) {
+    if (qobject_cast<QLabel*>(control)) control->setForegroundRole(QPalette::WindowText);
+  }
+}
+
 // The controls the user works with (edit boxes, memos, buttons) hide the
 // backdrop completely, rounded corners of the style's drawing included.
 void MakeWorkingControlsOpaque(QWidget* window) {
@@ -35,12 +44,7 @@ void MakeWorkingControlsOpaque(QWidget* window) {
 
 void ApplyWindowLook(QWidget* window) {
   window->setFont(WindowFont(window->screen()->logicalDotsPerInchY()));
-  // Captions are drawn in the window-text colour straight onto the backdrop.
-  // A label's text colour otherwise follows the background role it takes
-  // from the window, which is the button face (see AddBorderBand).
-  for (QWidget* control : WindowControls(window)) {
-    if (qobject_cast<QLabel*>(control)) control->setForegroundRole(QPalette::WindowText);
-  }
+  DrawCaptionsInWindowText(window);
   ScaleLayout(window, TextHeight(window->font()));
   MakeWorkingControlsOpaque(window);
   AddBorderBand(window);

@@ -11,6 +11,8 @@ class QWidget;
 //   and the layout is scaled to the font's text height (see ScaleLayout).
 // - A border band of 5 pixels in the button-face colour runs around the
 //   client area, inside the window system's frame.
+// - Edit boxes, memos and buttons are opaque; label captions lie straight on
+//   the backdrop in the window-text colour.
 // - The window keeps that size for good (see KeepSizeFixed).
 // - It is centred on the desktop when first shown (see PlaceWhenShown).
 //
