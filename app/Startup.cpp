@@ -4,9 +4,11 @@
 
 #include "Application.h"
 #include "ErrorReport.h"
+#include "ui/DeviceScaling.h"
 #include "ui/Windows.h"
 
 int RunProgram(int& argc, char** argv) {
+  PreferTextHeightScaling();
   TApplication application(argc, argv);
   TWindows windows;
   try {

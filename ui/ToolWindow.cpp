@@ -1,50 +1,15 @@
 #include "ToolWindow.h"
 
-#include <xcb/xcb.h>
-
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
 
+#include "X11Properties.h"
+
 namespace {
-
-xcb_connection_t* X11Connection() {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const xcb_intern_atom_cookie_t cookie =
-      xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  free(reply);
-  return atom;
-}
-
-std::vector<xcb_atom_t> AtomList(xcb_connection_t* connection, xcb_window_t window,
-                                 xcb_atom_t property) {
-  const xcb_get_property_cookie_t cookie =
-      xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024);
-  xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
-  std::vector<xcb_atom_t> atoms;
-  if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
-    const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-    atoms.assign(data, data + xcb_get_property_value_length(reply) / sizeof(xcb_atom_t));
-  }
-  free(reply);
-  return atoms;
-}
-
-void SetAtomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
-                 const std::vector<xcb_atom_t>& atoms) {
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32,
-                      static_cast<uint32_t>(atoms.size()), atoms.data());
-}
 
 // Window managers keep a utility window that belongs to a window group above
 // the group's other windows, as if it were transient for them. Dropping the

@@ -1,0 +1,8 @@
+#include "DeviceScaling.h"
+
+#include <QGuiApplication>
+
+void PreferTextHeightScaling() {
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+}
