@@ -10,6 +10,9 @@ failures=0
 # A scratch home, so the file dialog and the window manager keep no state of ours.
 scratch_home=$(mktemp -d)
 export HOME="$scratch_home" XDG_CONFIG_HOME="$scratch_home/.config"
+export XDG_RUNTIME_DIR="$scratch_home/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+errors="$scratch_home/errors"
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
@@ -21,7 +24,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-"$program" &
+"$program" 2>"$errors" &
 app=$!
 cleanup() {
   kill "$app" "$wm" 2>/dev/null
@@ -93,5 +96,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 check '[ "$status" = 0 ]' "Alt+F4 on the main window ends the program with status 0 (got $status)"
+check '! grep -q picture "$errors"' "every picture was found and decoded"
+[ -s "$errors" ] && sed 's/^/  the program said: /' "$errors"
 
 [ "$failures" -eq 0 ]
