@@ -1,6 +1,7 @@
 #include "Memo.h"
 
 #include <QKeyEvent>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextCursor>
 
@@ -68,6 +69,19 @@ void TMemo::Append(const QString& text) {
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
   end.insertText(text);
+}
+
+void TMemo::AppendLine(std::string_view utf8) {
+  // Decoded straight into a string with room for the line break: a line of
+  // megabytes is neither copied for the break nor decoded twice.
+  QString line(static_cast<qsizetype>(utf8.size()) + 2, Qt::Uninitialized);
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  QChar* end = decoder.appendToBuffer(
+      line.data(), QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  *end++ = u'\r';
+  *end++ = u'\n';
+  line.truncate(end - line.constData());
+  Append(line);
 }
 
 TMemo::TAppendBatch::TAppendBatch(TMemo& memo) : memo_(memo) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <string_view>
 
 // A multi-line text box whose text is exchanged with CR LF line breaks.
 //
@@ -23,6 +24,9 @@ class TMemo : public QPlainTextEdit {
   // Appends text at the very end, whatever the caret, the selection or the
   // wrapping; CR LF, CR or LF inside it start new lines. Not undoable.
   void Append(const QString& text);
+
+  // Appends UTF-8 text followed by CR LF, decoded in one go.
+  void AppendLine(std::string_view utf8);
 
   // While a batch lives, appended text is laid out only when the batch ends
   // (and then only as far as it is shown), so appending many long lines

@@ -20,8 +20,8 @@ void TForm1::SetCodeWindow(TForm2* codeWindow) { codeWindow_ = codeWindow; }
 void TForm1::Button1Click() {
   codeWindow_->ClearCode();
   const TDoorwayPageInputs inputs{ui->Edit1->text().toStdString(), ui->Edit2->text().toStdString(),
-                                  ui->Edit3->text().toStdString(), ui->Memo1->Text().toStdString(),
-                                  windowTitle().toStdString()};
+                                  ui->Edit3->text().toStdString(),
+                                  ui->Memo1->Utf8Text().toStdString(), windowTitle().toStdString()};
   {
     const auto update = codeWindow_->CodeUpdate();
     for (const std::string_view line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);

@@ -7,10 +7,6 @@
 #include "ui/WindowLook.h"
 #include "ui_Unit2.h"
 
-namespace {
-const QLatin1String CrLf("\r\n");
-}
-
 TForm2::TForm2(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm2>()), SaveDialog1(new TSaveDialog(this)) {
   ui->setupUi(this);
@@ -28,9 +24,7 @@ TForm2::~TForm2() = default;
 
 void TForm2::ClearCode() { ui->Memo2->clear(); }
 
-void TForm2::AddCodeLine(std::string_view line) {
-  ui->Memo2->Append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) + CrLf);
-}
+void TForm2::AddCodeLine(std::string_view line) { ui->Memo2->AppendLine(line); }
 
 TMemo::TAppendBatch TForm2::CodeUpdate() { return TMemo::TAppendBatch(*ui->Memo2); }
 
