@@ -64,6 +64,18 @@ sleep 0.5
 check '[ "$(topmost)" = "$(as_hex "$code")" ]' "Build again brings the code window forward"
 check '[ "$(active)" = "$(as_hex "$code")" ]' "and makes it the active window"
 
+# Minimizing the main window takes the code window along; restoring brings
+# both back.
+xdotool windowminimize --sync "$details"
+sleep 0.5
+check '! xdotool search --onlyvisible --name "^Html Code$" >/dev/null' \
+  "minimizing the main window hides the code window too"
+xdotool windowactivate --sync "$details"
+sleep 0.5
+code=$(xdotool search --onlyvisible --name '^Html Code$' | head -n 1)
+check '[ -n "$code" ]' "restoring the main window brings the code window back"
+xdotool windowactivate --sync "$code"
+
 # Save to file through the real dialog: the file holds the page byte for byte.
 folder=$(mktemp -d)
 xdotool key Tab Tab space
