@@ -8,17 +8,8 @@
 #include "MemoLayout.h"
 
 namespace {
+
 const QLatin1String CrLf("\r\n");
-}
-
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
-  auto* document = new QTextDocument(this);
-  document->setDocumentLayout(new TMemoLayout(document));
-  setDocument(document);
-  HideSelectionWhileUnfocused();
-}
-
-namespace {
 
 // Calls `segment` for each run of the document's raw text between paragraph
 // separators and `lineBreak` between them. The document separates paragraphs
@@ -37,6 +28,13 @@ void ForEachLine(QStringView raw, Segment segment, LineBreak lineBreak) {
 }
 
 }  // namespace
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new TMemoLayout(document));
+  setDocument(document);
+  HideSelectionWhileUnfocused();
+}
 
 QString TMemo::Text() const {
   const QString raw = document()->toRawText();
