@@ -27,7 +27,7 @@ void CheckOneLine(const std::string& value, const std::string& option) {
 std::string Description(const TPageCommand& command) {
   if (command.DescriptionFile) {
     const std::string& path = *command.DescriptionFile;
-    std::string content = ReadDescriptionFile(path);
+    const std::string content = ReadDescriptionFile(path);
     CheckUtf8(content, path == "-" ? "the description on standard input"
                                    : "the description in '" + path + "'");
     return WithCrLfLineBreaks(content);

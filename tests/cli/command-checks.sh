@@ -5,7 +5,7 @@
 # written, and never a lost or half-replaced file.
 # Usage: command-checks.sh PROGRAM VERSION
 set -u
-program=$1
+program=$(realpath "$1")
 version=$2
 failures=0
 
@@ -41,6 +41,7 @@ cr=$(printf '\r')
 lf='
 '
 printf 'caf\351' >latin1.txt
+printf 'caf\303' >cut-short.txt
 printf 'valid' >valid.txt
 mkdir folder
 
@@ -62,7 +63,7 @@ expect 2 "the value of --title is not valid UTF-8" --title "$(printf '\355\240\2
 expect 2 "the value of --description is not valid UTF-8" --description "$(printf '\300\200')"
 expect 2 "the description in 'latin1.txt' is not valid UTF-8" --description-file latin1.txt \
   -o never.html
-stdin=latin1.txt
+stdin=cut-short.txt
 expect 2 "the description on standard input is not valid UTF-8" --description-file -
 stdin=/dev/null
 expect 2 "cannot read the description from 'missing.txt': No such file or directory" \

@@ -71,9 +71,11 @@ check '[ -n "$window" ]' "the packaged program opens its window"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/"*.desktop)
 check 'xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"\$"' \
   "the window's class is the desktop entry's StartupWMClass, $wm_class"
+# Closed through the window manager once it has taken the window in.
+xdotool windowactivate --sync "$window"
 wmctrl -i -c "$window"
 status=running
-for _ in $(seq 50); do
+for _ in $(seq 100); do
   if ! kill -0 "$app" 2>/dev/null; then
     wait "$app"
     status=$?
