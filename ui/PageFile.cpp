@@ -32,7 +32,7 @@ void CheckTarget(const QString& path) {
 // A device, pipe or socket has no content to keep, and replacing it with a
 // new file would put a plain file where, say, /dev/null was: the bytes go
 // straight into it, as into any stream.
-bool IsSpecialFile(const QString& path) {
+bool IsDeviceOrPipe(const QString& path) {
   const QFileInfo target(path);
   return target.exists() && !target.isFile() && !target.isDir();
 }
@@ -58,7 +58,7 @@ QString ErrorDescription(QString description) {
 
 void WritePageFile(const QString& path, const QByteArray& bytes) {
   CheckTarget(path);
-  if (IsSpecialFile(path)) return WriteStraightInto(path, bytes);
+  if (IsDeviceOrPipe(path)) return WriteStraightInto(path, bytes);
   QSaveFile file(path);
   // Unbuffered, so that a short write shows at once in write() itself.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
