@@ -28,3 +28,8 @@ bench: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# A Debian package of the programs built for the tests, in $(BUILD_DIR).
+.PHONY: package
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

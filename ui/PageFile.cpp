@@ -19,8 +19,6 @@ QString SystemDescription(int error) { return QString::fromLocal8Bit(std::strerr
   throw EFCreateError(message.toStdString());
 }
 
-[[noreturn]] void ThrowWriteError() { throw EWriteError("Stream write error"); }
-
 // The reasons the save file refuses a target before trying to create
 // anything, told in the system's words rather than its own.
 void CheckTarget(const QString& path) {
@@ -29,6 +27,22 @@ void CheckTarget(const QString& path) {
   if (target.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0) {
     ThrowCreateError(path, SystemDescription(errno));
   }
+}
+
+// A device, pipe or socket has no content to keep, and replacing it with a
+// new file would put a plain file where, say, /dev/null was: the bytes go
+// straight into it, as into any stream.
+bool IsDeviceOrPipe(const QString& path) {
+  const QFileInfo target(path);
+  return target.exists() && !target.isFile() && !target.isDir();
+}
+
+void WriteStraightInto(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    ThrowCreateError(path, file.errorString());
+  }
+  if (file.write(bytes) != bytes.size()) throw EWriteError();
 }
 
 }  // namespace
@@ -44,6 +58,7 @@ QString ErrorDescription(QString description) {
 
 void WritePageFile(const QString& path, const QByteArray& bytes) {
   CheckTarget(path);
+  if (IsDeviceOrPipe(path)) return WriteStraightInto(path, bytes);
   QSaveFile file(path);
   // Unbuffered, so that a short write shows at once in write() itself.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -53,7 +68,7 @@ void WritePageFile(const QString& path, const QByteArray& bytes) {
   // failed flush and would then replace the target with an empty file.
   if (file.write(bytes) != bytes.size() || !file.flush()) {
     file.cancelWriting();
-    ThrowWriteError();
+    throw EWriteError();
   }
-  if (!file.commit()) ThrowWriteError();
+  if (!file.commit()) throw EWriteError();
 }

@@ -11,10 +11,10 @@ class EFCreateError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The page file was created but its bytes could not all be written.
+// The page's bytes could not all be written.
 class EWriteError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  EWriteError() : std::runtime_error("Stream write error") {}
 };
 
 // Writes the bytes as the whole content of the file at `path`, replacing a
@@ -23,7 +23,8 @@ class EWriteError : public std::runtime_error {
 // The bytes go to a new file beside the target, which replaces the target
 // only once every byte is written and flushed to disk: after any failure the
 // old file is intact and no temporary file is left behind. A symbolic link
-// is written through and kept; a replaced file keeps its permissions.
+// is written through and kept; a replaced file keeps its permissions. A
+// device, pipe or socket is written into directly.
 void WritePageFile(const QString& path, const QByteArray& bytes);
 
 // A system error description as messages show it: trailing full stops,
