@@ -37,7 +37,21 @@ client() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
                            /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
-extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+# The window manager sets the frame widths some time after it takes a window
+# on, and again for every new native window; wait for them.
+extents() {
+  for _ in $(seq 50); do
+    value=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+    case "$value" in
+      *=*)
+        echo "$value" | sed 's/.*= //; s/,//g'
+        return
+        ;;
+    esac
+    sleep 0.1
+  done
+  echo 0 0 0 0
+}
 frame() {
   set -- $(client "$1") $(extents "$1")
   echo $(($1 - $5)) $(($2 - $7)) $(($3 + $5 + $6)) $(($4 + $7 + $8))
