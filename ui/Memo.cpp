@@ -1,15 +1,17 @@
 #include "Memo.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include "MemoLayout.h"
+#include "Utf8Text.h"
 
 namespace {
 const QLatin1String CrLf("\r\n");
 }
 
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+TMemo::TMemo(QWidget* parent) : TGuardedEvents(parent) {
   auto* document = new QTextDocument(this);
   document->setDocumentLayout(new TMemoLayout(document));
   setDocument(document);
@@ -57,6 +59,17 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+  // The box takes nothing but the plain text from a paste or a drop.
+  if (!source->hasText()) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  QMimeData plain;
+  plain.setText(WithoutLoneSurrogates(source->text()));
+  QPlainTextEdit::insertFromMimeData(&plain);
 }
 
 void TMemo::changeEvent(QEvent* event) {

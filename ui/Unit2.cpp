@@ -4,6 +4,7 @@
 #include "ui/PageFile.h"
 #include "ui/SaveDialog.h"
 #include "ui/ToolWindow.h"
+#include "ui/Utf8Text.h"
 #include "ui/WindowLook.h"
 #include "ui_Unit2.h"
 
@@ -51,7 +52,7 @@ void TForm2::Button1Click() {
 
 void TForm2::Button2Click() {
   if (!SaveDialog1->Execute()) return;
-  WritePageFile(SaveDialog1->FileName, CodeText().toUtf8());
+  WritePageFile(SaveDialog1->FileName, EncodeUtf8(CodeText()));
 }
 
 void TForm2::Button3Click() {

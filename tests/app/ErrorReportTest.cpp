@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/ErrorReport.h"
+#include "app/GuardedEvents.h"
 #include "support/FailingAllocator.h"
 #include "support/MessageBoxCapture.h"
 #include "ui/Windows.h"
@@ -13,7 +14,7 @@ namespace {
 
 // A control of our own whose key handler fails, to show that a failure in
 // an event handler reaches the error box too.
-class TFailingBox : public QLineEdit {
+class TFailingBox : public TGuardedEvents<QLineEdit> {
  protected:
   void keyPressEvent(QKeyEvent*) override { throw std::runtime_error("Handler failed"); }
 };
