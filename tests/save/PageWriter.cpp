@@ -1,6 +1,6 @@
 // Saves the large page marked 'n' over the file named on the command line,
 // as Save to file does, so that a test can kill it while it saves. It says
-// "saving" on its output just before it starts.
+// "saving" on its output just before the save and "saved" right after it.
 
 #include <cstdio>
 #include <exception>
@@ -22,5 +22,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
+  std::fputs("saved\n", stdout);
+  std::fflush(stdout);
   return 0;
 }

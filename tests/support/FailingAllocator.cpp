@@ -1,12 +1,28 @@
 #include "FailingAllocator.h"
 
-#include <dlfcn.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
 #include <new>
+
+// The allocator this one stands in front of: the sanitizer's in the
+// sanitizer build, the C library's otherwise. Both are called by the names
+// their libraries export for this purpose, since looking them up at run time
+// would itself allocate, before the sanitizer is even ready.
+#ifdef __SANITIZE_ADDRESS__
+extern "C" void* __interceptor_malloc(std::size_t size);
+extern "C" void* __interceptor_realloc(void* block, std::size_t size);
+#define NEXT_ALLOCATOR(name) __interceptor_##name
+#else
+extern "C" void* __libc_malloc(std::size_t size);
+extern "C" void* __libc_realloc(void* block, std::size_t size);
+#define NEXT_ALLOCATOR(name) __libc_##name
+#endif
+
+// The allocation functions run before the sanitizer has set itself up, so
+// they must not be instrumented.
+#define UNINSTRUMENTED __attribute__((no_sanitize("address", "undefined")))
 
 namespace {
 
@@ -15,18 +31,11 @@ std::atomic<std::size_t> failFrom{Never};
 std::atomic<bool> happened{false};
 
 // True for the one allocation that is to fail.
-bool TakeFailure(std::size_t size) {
+UNINSTRUMENTED bool TakeFailure(std::size_t size) {
   std::size_t armed = failFrom.load(std::memory_order_relaxed);
   if (size < armed || !failFrom.compare_exchange_strong(armed, Never)) return false;
   happened = true;
   return true;
-}
-
-// The allocator this one stands in front of: the C library's, or the
-// sanitizer's in the sanitizer build.
-template <typename Function>
-Function* Next(const char* name) {
-  return reinterpret_cast<Function*>(::dlsym(RTLD_NEXT, name));
 }
 
 }  // namespace
@@ -40,31 +49,36 @@ TAllocationFailure::~TAllocationFailure() { failFrom = Never; }
 
 bool TAllocationFailure::Happened() const { return happened; }
 
-extern "C" void* malloc(std::size_t size) noexcept {
-  static auto* const next = Next<void*(std::size_t)>("malloc");
+extern "C" UNINSTRUMENTED void* malloc(std::size_t size) noexcept {
   if (TakeFailure(size)) {
     errno = ENOMEM;
     return nullptr;
   }
-  return next(size);
+  return NEXT_ALLOCATOR(malloc)(size);
 }
 
-extern "C" void* realloc(void* block, std::size_t size) noexcept {
-  static auto* const next = Next<void*(void*, std::size_t)>("realloc");
+extern "C" UNINSTRUMENTED void* realloc(void* block, std::size_t size) noexcept {
   if (TakeFailure(size)) {
     errno = ENOMEM;
     return nullptr;
   }
-  return next(block, size);
+  return NEXT_ALLOCATOR(realloc)(block, size);
 }
 
 // operator new goes through malloc, as the C++ library's own does; the
-// sanitizer's would bypass it.
+// sanitizer's would bypass it. Every form that pairs with the plain delete is
+// replaced, so that what one allocates the other frees.
 void* operator new(std::size_t size) {
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
 
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return std::malloc(size ? size : 1);
+}
+
 void operator delete(void* p) noexcept { std::free(p); }
 
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
