@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,7 +141,7 @@ class HostileTextTest : public QObject {
                            : box == "Edit2" ? inputs.SiteUrl
                            : box == "Edit3" ? inputs.Keywords
                                             : inputs.Description;
-      field = WithCrLfBreaks(utf8).toStdString();
+      field = utf8.toStdString();
       expected = WithCrLfBreaks(QByteArray::fromStdString(JoinPageText(Page(inputs))));
     }
     const QString shown = windows.Form2->CodeText();
