@@ -2,14 +2,20 @@
 # missing first, so they work on a fresh Debian 12 machine.
 PRESET := default
 BUILD_DIR := build/$(PRESET)
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS := 60
 
-.PHONY: run test deps configure build bench format
+.PHONY: run test deps configure build bench format sanitize fuzz
 
 run: build
 	$(BUILD_DIR)/app/rivurido
 
+# The whole suite in the normal build and again under the sanitizers, then
+# a short fuzz run of the page engine.
 test: build
 	ctest --preset $(PRESET)
+	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory fuzz
 
 deps:
 	scripts/install-deps
@@ -33,3 +39,18 @@ format:
 .PHONY: package
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+# Fuzzes the page engine for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600). The
+# inputs it finds go to build/fuzz; the seeds in fuzz/corpus stay as they are.
+fuzz: deps
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR)
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/doorway_page_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-TButton::TButton(QWidget* parent) : QPushButton(parent) {}
+TButton::TButton(QWidget* parent) : TGuardedEvents(parent) {}
 
 void TButton::keyPressEvent(QKeyEvent* event) {
   if (event->modifiers() & ~Qt::KeypadModifier) {

@@ -1,11 +1,13 @@
 #include "Memo.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextCursor>
 
 #include "MemoLayout.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ void ForEachLine(QStringView raw, Segment segment, LineBreak lineBreak) {
 
 }  // namespace
 
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+TMemo::TMemo(QWidget* parent) : TGuardedEvents(parent) {
   auto* document = new QTextDocument(this);
   document->setDocumentLayout(new TMemoLayout(document));
   setDocument(document);
@@ -51,7 +53,9 @@ QByteArray TMemo::Utf8Text() const {
   const QString raw = document()->toRawText();
   QByteArray bytes(raw.size() * 3 + 1, Qt::Uninitialized);
   char* out = bytes.data();
-  QStringEncoder encoder(QStringEncoder::Utf8);
+  // Stateless, so that a lone high surrogate at the very end is written out
+  // as U+FFFD like any other, not held back for a partner that never comes.
+  QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
   ForEachLine(
       raw, [&](QStringView line) { out = encoder.appendToBuffer(out, line); },
       [&out] {
@@ -108,6 +112,17 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+  // The box takes nothing but the plain text from a paste or a drop.
+  if (!source->hasText()) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  QMimeData plain;
+  plain.setText(WithoutLoneSurrogates(source->text()));
+  QPlainTextEdit::insertFromMimeData(&plain);
 }
 
 void TMemo::changeEvent(QEvent* event) {

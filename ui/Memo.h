@@ -3,12 +3,14 @@
 #include <QPlainTextEdit>
 #include <string_view>
 
+#include "app/GuardedEvents.h"
+
 // A multi-line text box whose text is exchanged with CR LF line breaks.
 //
 // The box wraps long lines for display only, Tab moves the focus (set in the
 // form definitions), Enter and Shift+Enter both start a new line, and the
 // selection is shown only while the box has the focus.
-class TMemo : public QPlainTextEdit {
+class TMemo : public TGuardedEvents<QPlainTextEdit> {
   Q_OBJECT
 
  public:
@@ -44,6 +46,9 @@ class TMemo : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Pasted or dropped text comes in with each lone surrogate as U+FFFD, the
+  // character it is saved as, so that the box shows what a save writes.
+  void insertFromMimeData(const QMimeData* source) override;
   void changeEvent(QEvent* event) override;
 
  private:

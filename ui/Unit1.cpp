@@ -3,8 +3,13 @@
 #include "app/Actions.h"
 #include "page/DoorwayPage.h"
 #include "ui/Unit2.h"
+#include "ui/Utf8Text.h"
 #include "ui/WindowLook.h"
 #include "ui_Unit1.h"
+
+namespace {
+std::string PageValue(const QString& text) { return EncodeUtf8(text).toStdString(); }
+}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
   ui->setupUi(this);
@@ -19,9 +24,9 @@ void TForm1::SetCodeWindow(TForm2* codeWindow) { codeWindow_ = codeWindow; }
 
 void TForm1::Button1Click() {
   codeWindow_->ClearCode();
-  const TDoorwayPageInputs inputs{ui->Edit1->text().toStdString(), ui->Edit2->text().toStdString(),
-                                  ui->Edit3->text().toStdString(),
-                                  ui->Memo1->Utf8Text().toStdString(), windowTitle().toStdString()};
+  const TDoorwayPageInputs inputs{PageValue(ui->Edit1->text()), PageValue(ui->Edit2->text()),
+                                  PageValue(ui->Edit3->text()), ui->Memo1->Utf8Text().toStdString(),
+                                  PageValue(windowTitle())};
   {
     const auto update = codeWindow_->CodeUpdate();
     for (const std::string_view line : BuildDoorwayPage(inputs)) codeWindow_->AddCodeLine(line);

@@ -4,6 +4,7 @@
 #include "ui/PageFile.h"
 #include "ui/SaveDialog.h"
 #include "ui/ToolWindow.h"
+#include "ui/Utf8Text.h"
 #include "ui/WindowLook.h"
 #include "ui_Unit2.h"
 

@@ -5,15 +5,17 @@
 
 #include "app/Application.h"
 #include "app/ErrorReport.h"
+#include "app/GuardedEvents.h"
 #include "support/FailingAllocator.h"
 #include "support/MessageBoxCapture.h"
+#include "ui/Memo.h"
 #include "ui/Windows.h"
 
 namespace {
 
 // A control of our own whose key handler fails, to show that a failure in
 // an event handler reaches the error box too.
-class TFailingBox : public QLineEdit {
+class TFailingBox : public TGuardedEvents<QLineEdit> {
  protected:
   void keyPressEvent(QKeyEvent*) override { throw std::runtime_error("Handler failed"); }
 };
@@ -67,13 +69,17 @@ class ErrorReportTest : public QObject {
     windows.Form1->show();
     QVERIFY(QTest::qWaitForWindowActive(windows.Form1.get()));
     auto* title = windows.Form1->findChild<QLineEdit*>("Edit1");
+    auto* description = windows.Form1->findChild<TMemo*>("Memo1");
     auto* build = windows.Form1->findChild<QPushButton*>("Button1");
-    title->setText(QString(2 << 20, 'x'));
+    // Many short lines: the windows draw only the few they show, so the first
+    // large request for memory is Build's own.
+    description->setPlainText(QString("a short line\n").repeated(100000));
 
     TShownBox box;
     {
       TAllocationFailure noLargeBlocks(1 << 20);
       box = CaptureMessageBox([&] { QTest::mouseClick(build, Qt::LeftButton); });
+      QVERIFY(noLargeBlocks.Happened());
     }
     QVERIFY(box.shown);
     QCOMPARE(box.text, QString("Out of memory."));
@@ -88,6 +94,7 @@ class ErrorReportTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), build);
 
     title->setText("works");
+    description->clear();
     QTest::mouseClick(build, Qt::LeftButton);
     QVERIFY(windows.Form2->isVisible());
     QVERIFY(windows.Form2->CodeText().contains("<Title>works</Title>"));

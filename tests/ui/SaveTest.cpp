@@ -1,15 +1,14 @@
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+#include "support/FailingAllocator.h"
 #include "support/MessageBoxCapture.h"
+#include "support/SaveDialogDriver.h"
 #include "support/ScratchMount.h"
 #include "ui/Memo.h"
 #include "ui/SaveDialog.h"
@@ -31,14 +30,6 @@ void Write(const QString& path, const QByteArray& bytes) {
 QStringList FolderEntries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// What the save dialog proposed when it opened.
-struct TDialogSeen {
-  bool shown = false;
-  QString name;
-  QString folder;
-  QRect frame;
-};
 
 }  // namespace
 
@@ -176,6 +167,9 @@ class SaveTest : public QObject {
     QTest::addColumn<QString>("message");  // %1: the chosen path
     QTest::newRow("missing folder") << "missing folder"
                                     << "Cannot create file \"%1\". No such file or directory.";
+    QTest::newRow("folder removed after the dialog")
+        << "folder removed"
+        << "Cannot create file \"%1\". No such file or directory.";
     QTest::newRow("folder as target") << "folder as target"
                                       << "Cannot create file \"%1\". Is a directory.";
     QTest::newRow("name too long") << "name too long"
@@ -201,6 +195,13 @@ class SaveTest : public QObject {
 
     if (kind == "missing folder") {
       path = base + "/missing/page.html";
+    } else if (kind == "folder removed") {
+      // The folder is there while the dialog runs and gone when the file is
+      // written; it must not come back.
+      base = folder->filePath("gone");
+      path = base + "/page.html";
+      QVERIFY(QDir().mkdir(base));
+      betweenDialogAndWrite = [base] { QDir(base).removeRecursively(); };
     } else if (kind == "folder as target") {
       betweenDialogAndWrite = [path] { QDir().mkdir(path); };
     } else if (kind == "name too long") {
@@ -228,10 +229,39 @@ class SaveTest : public QObject {
     QCOMPARE(box.text, message.contains("%1") ? message.arg(path) : message);
     if (hadOldFile) QCOMPARE(Read(path), oldBytes);
     if (kind != "folder as target") QCOMPARE(FolderEntries(base), entriesBefore);
+    if (kind == "folder removed") QVERIFY(!QFileInfo::exists(base));
     QCOMPARE(Dialog()->FileName, path);
     QCOMPARE(form->CodeText(), textBefore);
     QVERIFY(form->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), SaveButton());
+  }
+
+  // Memory runs out for the page's text while saving: the error box says so,
+  // the old file stays, and the next save works.
+  void outOfMemoryKeepsTheOldFileAndTheNextSaveWorks() {
+    const QString path = folder->filePath("page.html");
+    Write(path, "the old page");
+    // Many short lines: only the few on screen are laid out, so the first
+    // large request for memory is the save's own.
+    const std::string line(60, 'p');
+    {
+      const auto update = form->CodeUpdate();
+      for (int i = 0; i < 20000; ++i) form->AddCodeLine(line);
+    }
+
+    TShownBox box;
+    {
+      TAllocationFailure noLargeBlocks(1 << 20);
+      box = CaptureMessageBox([&] { RunSaveDialog({path}); });
+      QVERIFY(noLargeBlocks.Happened());
+    }
+    QCOMPARE(box.text, QString("Out of memory."));
+    QCOMPARE(Read(path), QByteArray("the old page"));
+    QCOMPARE(FolderEntries(folder->path()), QStringList{"page.html"});
+    QTRY_COMPARE(QApplication::focusWidget(), SaveButton());
+
+    Save(path);
+    QCOMPARE(Read(path), QByteArray::fromStdString(line + "\r\n").repeated(20000));
   }
 
  private:
@@ -243,41 +273,8 @@ class SaveTest : public QObject {
     QVERIFY2(!box.shown, qPrintable(box.text));
   }
 
-  // Clicks Save to file and, in the real dialog, types each entry in turn
-  // into the file name box (an empty entry keeps what is there) and presses
-  // Enter after each; with no entries it presses Escape. `afterDialog` runs
-  // once the dialog has closed, before the file is written.
   TDialogSeen RunSaveDialog(const QStringList& entries, std::function<void()> afterDialog = {}) {
-    TDialogSeen seen;
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, [&] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      poll.stop();
-      // The name box must have the focus, as it has for a user typing: the
-      // dialog then lets the typed name replace any selection in its list.
-      QVERIFY(QTest::qWaitForWindowActive(dialog));
-      auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-      edit->setFocus();
-      QTRY_VERIFY(edit->hasFocus());
-      seen = {true, edit->text(), dialog->directory().absolutePath(), dialog->frameGeometry()};
-      if (entries.isEmpty()) QTest::keyClick(edit, Qt::Key_Escape);
-      for (const QString& entry : entries) {
-        // Set as pasted: typing key by key would bring up the completer,
-        // whose inline completions depend on when the folder listing arrives.
-        if (!entry.isEmpty()) edit->setText(entry);
-        QTest::keyClick(edit, Qt::Key_Return);
-      }
-      if (dialog->isVisible()) {
-        dialog->reject();
-        QFAIL(qPrintable("The dialog did not take " + entries.join(", ")));
-      }
-      if (afterDialog) afterDialog();
-    });
-    poll.start();
-    QTest::mouseClick(SaveButton(), Qt::LeftButton);
-    return seen;
+    return DriveSaveDialog(SaveButton(), entries, afterDialog);
   }
 
   QTemporaryDir runFolder;
