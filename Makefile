@@ -10,12 +10,12 @@ FUZZ_SECONDS := 60
 run: build
 	$(BUILD_DIR)/app/rivurido
 
-# The whole suite in the normal build and again under the sanitizers, then
-# a short fuzz run of the page engine.
+# A short fuzz run of the page engine, then the whole suite in the normal
+# build and again under the sanitizers.
 test: build
+	$(MAKE) --no-print-directory fuzz
 	ctest --preset $(PRESET)
 	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory fuzz
 
 deps:
 	scripts/install-deps
