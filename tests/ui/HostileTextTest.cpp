@@ -9,6 +9,7 @@
 #include "page/DoorwayPage.h"
 #include "support/MessageBoxCapture.h"
 #include "support/SaveDialogDriver.h"
+#include "support/ScratchHome.h"
 #include "ui/Memo.h"
 #include "ui/Windows.h"
 
@@ -178,16 +179,6 @@ class HostileTextTest : public QObject {
   TWindows windows;
 };
 
-int main(int argc, char** argv) {
-  // The file dialog keeps its history in the user's settings: keep it in a
-  // scratch home so the tests neither read nor leave any.
-  QTemporaryDir home;
-  qputenv("HOME", home.path().toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
-  QApplication application(argc, argv);
-  QCoreApplication::setApplicationName("Rivurido");
-  HostileTextTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWithScratchHome<HostileTextTest>(argc, argv); }
 
 #include "HostileTextTest.moc"

@@ -9,6 +9,7 @@
 #include "support/FailingAllocator.h"
 #include "support/MessageBoxCapture.h"
 #include "support/SaveDialogDriver.h"
+#include "support/ScratchHome.h"
 #include "support/ScratchMount.h"
 #include "ui/Memo.h"
 #include "ui/SaveDialog.h"
@@ -282,16 +283,6 @@ class SaveTest : public QObject {
   std::unique_ptr<TForm2> form;
 };
 
-int main(int argc, char** argv) {
-  // The file dialog keeps its history in the user's settings: keep it in a
-  // scratch home so the tests neither read nor leave any.
-  QTemporaryDir home;
-  qputenv("HOME", home.path().toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
-  QApplication application(argc, argv);
-  QCoreApplication::setApplicationName("Rivurido");
-  SaveTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWithScratchHome<SaveTest>(argc, argv); }
 
 #include "SaveTest.moc"
