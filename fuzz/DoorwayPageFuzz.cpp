@@ -79,7 +79,7 @@ void CheckPageText(const TDoorwayPageInputs& inputs, const TDoorwayPageLines& li
           "the page text breaks the length formula");
   // The 26 lines in order, each followed by CR LF, and nothing else.
   std::string_view rest = text;
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     Require(rest.substr(0, line.size()) == line, "the page text does not hold a line in order");
     rest.remove_prefix(line.size());
     Require(rest.substr(0, 2) == "\r\n", "a line in the page text is not ended by CR LF");
