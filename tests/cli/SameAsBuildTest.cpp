@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/Files.h"
 #include "ui/Memo.h"
 #include "ui/Windows.h"
 
@@ -26,11 +27,6 @@ TRun RunCommand(const QStringList& arguments, const QByteArray& input) {
   const bool exited = process.exitStatus() == QProcess::NormalExit;
   return {exited ? process.exitCode() : -1, process.readAllStandardOutput(),
           process.readAllStandardError()};
-}
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 }  // namespace
@@ -163,7 +159,7 @@ class SameAsBuildTest : public QObject {
     QCOMPARE(toFile.err, QByteArray());
     QCOMPARE(toFile.status, 0);
     QCOMPARE(toFile.out, QByteArray());
-    QCOMPARE(Read(page), shown);
+    QCOMPARE(ReadFile(page), shown);
   }
 
  private:

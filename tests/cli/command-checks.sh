@@ -5,12 +5,9 @@
 # written, and never a lost or half-replaced file.
 # Usage: command-checks.sh PROGRAM VERSION
 set -u
+. "$(dirname "$0")/../support/checks.sh"
 program=$(realpath "$1")
 version=$2
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -111,4 +108,4 @@ for option in --title --url --keywords --description --description-file -o --out
 done
 check '[ "$("$program" --version)" = "rivurido-page $version" ]' "--version names $version"
 
-[ "$failures" -eq 0 ]
+finish

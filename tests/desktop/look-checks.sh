@@ -6,25 +6,12 @@
 # the screen's resolution in real pixels.
 # Usage: look-checks.sh PROGRAM   (inside an X server of 1280 x 800, e.g. xvfb-run)
 set -u
+. "$(dirname "$0")/../support/checks.sh"
 program=$1
-failures=0
 desktop_width=1280
 desktop_height=800
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
-# Polls a condition for up to five seconds.
-eventually() {
-  for _ in $(seq 50); do
-    eval "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-eventually 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+start_window_manager
 
 "$program" &
 app=$!
@@ -114,4 +101,4 @@ check '[ "$(size_of "$details")" = "425 267" ]' \
   "at 120 dpi the page details window is 425 x 267 ($(size_of "$details"))"
 check 'centred "$details"' "and centred ($(frame "$details"))"
 
-[ "$failures" -eq 0 ]
+finish

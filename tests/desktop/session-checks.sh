@@ -4,8 +4,8 @@
 # the two windows, Alt+F4, and the exit status.
 # Usage: session-checks.sh PROGRAM   (run inside an X server, e.g. xvfb-run)
 set -u
+. "$(dirname "$0")/../support/checks.sh"
 program=$1
-failures=0
 
 # A scratch home, so the file dialog and the window manager keep no state of ours.
 scratch_home=$(mktemp -d)
@@ -14,15 +14,7 @@ export XDG_RUNTIME_DIR="$scratch_home/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 errors="$scratch_home/errors"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
-
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_window_manager
 
 "$program" 2>"$errors" &
 app=$!
@@ -111,4 +103,4 @@ check '[ "$status" = 0 ]' "Alt+F4 on the main window ends the program with statu
 check '! grep -q picture "$errors"' "every picture was found and decoded"
 [ -s "$errors" ] && sed 's/^/  the program said: /' "$errors"
 
-[ "$failures" -eq 0 ]
+finish

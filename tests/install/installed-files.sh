@@ -5,12 +5,9 @@
 # freedesktop tools and pointing at the others.
 # Usage: installed-files.sh BUILD_DIR APP_ID
 set -u
+. "$(dirname "$0")/../support/checks.sh"
 build=$1
 id=$2
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -47,4 +44,4 @@ done
 check 'file "$icons/scalable/apps/$id.svg" | grep -q "SVG Scalable Vector Graphics image"' \
   "the scalable icon is an SVG"
 
-[ "$failures" -eq 0 ]
+finish

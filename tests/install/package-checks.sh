@@ -7,12 +7,9 @@
 # the one in the build folder.
 # Usage: package-checks.sh BUILD_DIR VERSION   (run inside an X server, e.g. xvfb-run)
 set -u
+. "$(dirname "$0")/../support/checks.sh"
 build=$1
 version=$2
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
 
 scratch=$(mktemp -d)
 export HOME="$scratch" XDG_CONFIG_HOME="$scratch/.config" XDG_RUNTIME_DIR="$scratch/runtime"
@@ -57,12 +54,8 @@ check 'file "$root/usr/bin/rivurido" "$root/usr/bin/rivurido-page" | grep -c ", 
 check 'cmp -s "$scratch/packaged.html" "$scratch/built.html"' \
   "the packaged rivurido-page writes the same page as the built one"
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids=$!
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_window_manager
+pids="$wm"
 "$root/usr/bin/rivurido" 2>"$scratch/errors" &
 app=$!
 pids="$pids $app"
@@ -87,4 +80,4 @@ check '[ "$status" = 0 ]' "closing the window ends it with status 0 (got $status
 check '! grep -q picture "$scratch/errors"' "it found and decoded every picture"
 [ -s "$scratch/errors" ] && sed 's/^/  the program said: /' "$scratch/errors"
 
-[ "$failures" -eq 0 ]
+finish

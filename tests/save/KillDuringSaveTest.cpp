@@ -11,23 +11,10 @@
 #include <vector>
 
 #include "LargePage.h"
+#include "support/Files.h"
 #include "support/ScratchMount.h"
 
 namespace {
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList FolderEntries(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 // How many saves are killed; RIVURIDO_KILL_RUNS asks for more.
 int Runs() {
@@ -63,7 +50,7 @@ class KillDuringSaveTest : public QObject {
     int killedWhileSaving = 0;
     int killedJustBeforeTheRename = 0;
     for (int run = 0; run < runs; ++run) {
-      QVERIFY(Write(target, oldPage));
+      QVERIFY(WriteFile(target, oldPage));
       QProcess writer;
       StartSaving(writer);
       // Anywhere in the save, and now and then just after it.
@@ -77,7 +64,7 @@ class KillDuringSaveTest : public QObject {
       }
       if (writer.readAllStandardOutput() != "saved\n") ++killedWhileSaving;
 
-      const QByteArray onDisk = Read(target);
+      const QByteArray onDisk = ReadFile(target);
       QVERIFY2(onDisk == oldPage || onDisk == newPage,
                qPrintable(QString("run %1: the target is neither page whole").arg(run)));
       QStringList others = FolderEntries(folder);
@@ -90,7 +77,7 @@ class KillDuringSaveTest : public QObject {
       // new one lies complete beside it; any other leftover is a fault.
       const QString other = folder + u'/' + others.constFirst();
       QVERIFY2(others.size() == 1 && others.constFirst().startsWith("page.html.") &&
-                   onDisk == oldPage && Read(other) == newPage,
+                   onDisk == oldPage && ReadFile(other) == newPage,
                qPrintable(QString("run %1 left: %2").arg(run).arg(others.join(", "))));
       ++killedJustBeforeTheRename;
       QVERIFY(QFile::remove(other));
@@ -116,7 +103,7 @@ class KillDuringSaveTest : public QObject {
   std::chrono::microseconds TypicalSaveTime() {
     std::vector<qint64> times;
     for (int i = 0; i < 5; ++i) {
-      if (!Write(target, oldPage)) return {};
+      if (!WriteFile(target, oldPage)) return {};
       QProcess writer;
       StartSaving(writer);
       QElapsedTimer timer;
@@ -124,7 +111,7 @@ class KillDuringSaveTest : public QObject {
       writer.waitForReadyRead(30000);
       times.push_back(timer.nsecsElapsed() / 1000);
       writer.waitForFinished(30000);
-      if (Read(target) != newPage) return {};
+      if (ReadFile(target) != newPage) return {};
     }
     std::sort(times.begin(), times.end());
     return std::chrono::microseconds(times[times.size() / 2]);

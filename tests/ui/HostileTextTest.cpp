@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "page/DoorwayPage.h"
+#include "support/Files.h"
 #include "support/MessageBoxCapture.h"
 #include "support/SaveDialogDriver.h"
 #include "support/ScratchHome.h"
@@ -19,11 +20,6 @@ using namespace std::string_view_literals;
 
 // Text that may hold NUL characters.
 QString Text(std::u16string_view text) { return QString::fromUtf16(text.data(), text.size()); }
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Page text as the code area holds it: every kind of line break (CR LF, a
 // lone CR or LF, U+2029 PARAGRAPH SEPARATOR) is a CR LF there.
@@ -151,7 +147,7 @@ class HostileTextTest : public QObject {
     const QString path = folder.filePath("page.html");
     const TShownBox error = CaptureMessageBox([&] { DriveSaveDialog(SaveButton(), {path}); });
     QVERIFY2(!error.shown, qPrintable(error.text));
-    const QByteArray saved = Read(path);
+    const QByteArray saved = ReadFile(path);
     QVERIFY(saved == expected);
     QVERIFY(saved == shown.toUtf8());
   }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "support/FailingAllocator.h"
+#include "support/Files.h"
 #include "support/MessageBoxCapture.h"
 #include "support/SaveDialogDriver.h"
 #include "support/ScratchHome.h"
@@ -14,25 +15,6 @@
 #include "ui/Memo.h"
 #include "ui/SaveDialog.h"
 #include "ui/Unit2.h"
-
-namespace {
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QStringList FolderEntries(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-}  // namespace
 
 // Save to file through the real file dialog, with outcomes checked on disk.
 class SaveTest : public QObject {
@@ -75,7 +57,7 @@ class SaveTest : public QObject {
     for (const QString& line : lines) form->AddCodeLine(line.toStdString());
     const QString path = folder->filePath("page.html");
     Save(path);
-    QCOMPARE(Read(path), bytes);
+    QCOMPARE(ReadFile(path), bytes);
     QCOMPARE(FolderEntries(folder->path()), QStringList{"page.html"});
   }
 
@@ -88,16 +70,16 @@ class SaveTest : public QObject {
     QTest::keyClick(code, Qt::Key_Return);
     const QString path = folder->filePath("page.html");
     Save(path);
-    QCOMPARE(Read(path), QByteArray("<HTML>\r\nedited\r\n"));
+    QCOMPARE(ReadFile(path), QByteArray("<HTML>\r\nedited\r\n"));
   }
 
   void replacesALongerFileAndKeepsItsPermissions() {
     const QString path = folder->filePath("page.html");
-    Write(path, QByteArray(10000, 'o'));
+    QVERIFY(WriteFile(path, QByteArray(10000, 'o')));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     form->AddCodeLine("short");
     Save(path);
-    QCOMPARE(Read(path), QByteArray("short\r\n"));
+    QCOMPARE(ReadFile(path), QByteArray("short\r\n"));
     // The user bits mirror the owner's for the running user; compare the rest.
     const auto modeBits = ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
     QCOMPARE(QFile::permissions(path) & modeBits,
@@ -108,18 +90,18 @@ class SaveTest : public QObject {
     form->AddCodeLine("x");
     const QString path = folder->filePath(QString(250, 'n') + ".html");
     Save(path);
-    QCOMPARE(Read(path), QByteArray("x\r\n"));
+    QCOMPARE(ReadFile(path), QByteArray("x\r\n"));
   }
 
   void savingThroughASymbolicLinkWritesItsTargetAndKeepsTheLink() {
     const QString target = folder->filePath("real.html");
     const QString link = folder->filePath("link.html");
-    Write(target, "old");
+    QVERIFY(WriteFile(target, "old"));
     QVERIFY(QFile::link(target, link));
     form->AddCodeLine("new");
     Save(link);
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(Read(target), QByteArray("new\r\n"));
+    QCOMPARE(ReadFile(target), QByteArray("new\r\n"));
   }
 
   void proposesDoorpageFirstThenTheLastConfirmedPath() {
@@ -129,7 +111,7 @@ class SaveTest : public QObject {
     QCOMPARE(first.name, QString("doorpage"));
     const QString completed = folder->filePath("doorpage.html");
     QCOMPARE(Dialog()->FileName, completed);
-    QCOMPARE(Read(completed), QByteArray("x\r\n"));
+    QCOMPARE(ReadFile(completed), QByteArray("x\r\n"));
 
     const TDialogSeen second = RunSaveDialog({});  // cancel
     QCOMPARE(second.name, QString("doorpage.html"));
@@ -213,7 +195,7 @@ class SaveTest : public QObject {
       if (!mount.IsMounted()) QSKIP("Mounting a tmpfs is not permitted here");
       base = mount.Path();
       path = base + "/page.html";
-      Write(path, oldBytes);
+      QVERIFY(WriteFile(path, oldBytes));
       if (kind == "read-only filesystem") mount.MakeReadOnly();
       if (kind == "full filesystem") mount.Fill("filler");
     }
@@ -228,7 +210,7 @@ class SaveTest : public QObject {
 
     QVERIFY(box.shown);
     QCOMPARE(box.text, message.contains("%1") ? message.arg(path) : message);
-    if (hadOldFile) QCOMPARE(Read(path), oldBytes);
+    if (hadOldFile) QCOMPARE(ReadFile(path), oldBytes);
     if (kind != "folder as target") QCOMPARE(FolderEntries(base), entriesBefore);
     if (kind == "folder removed") QVERIFY(!QFileInfo::exists(base));
     QCOMPARE(Dialog()->FileName, path);
@@ -241,7 +223,7 @@ class SaveTest : public QObject {
   // the old file stays, and the next save works.
   void outOfMemoryKeepsTheOldFileAndTheNextSaveWorks() {
     const QString path = folder->filePath("page.html");
-    Write(path, "the old page");
+    QVERIFY(WriteFile(path, "the old page"));
     // Many short lines: only the few on screen are laid out, so the first
     // large request for memory is the save's own.
     const std::string line(60, 'p');
@@ -257,12 +239,12 @@ class SaveTest : public QObject {
       QVERIFY(noLargeBlocks.Happened());
     }
     QCOMPARE(box.text, QString("Out of memory."));
-    QCOMPARE(Read(path), QByteArray("the old page"));
+    QCOMPARE(ReadFile(path), QByteArray("the old page"));
     QCOMPARE(FolderEntries(folder->path()), QStringList{"page.html"});
     QTRY_COMPARE(QApplication::focusWidget(), SaveButton());
 
     Save(path);
-    QCOMPARE(Read(path), QByteArray::fromStdString(line + "\r\n").repeated(20000));
+    QCOMPARE(ReadFile(path), QByteArray::fromStdString(line + "\r\n").repeated(20000));
   }
 
  private:
